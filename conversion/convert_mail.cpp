@@ -1,0 +1,91 @@
+#include "conversion/convert_mail.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "conversion/import_record.h"
+
+namespace {
+
+constexpr std::string_view kSubject = "Subject:";
+constexpr char kEndOfFileMark = '\x1a';
+
+// Header fields in the order of the keyword lines.
+std::array<std::pair<std::string_view, bool>, 6> KeywordFields(const ConversionOptions& options) {
+  return {{{kSubject, true},
+           {"From:", options.includeFrom},
+           {"To:", options.includeTo},
+           {"Date:", options.includeDate},
+           {"Reply-To:", options.includeReplyTo},
+           {"CC:", options.includeCc}}};
+}
+
+// The first line of the whole mail that begins with prefix.
+std::optional<std::string_view> FirstLineWith(const LineList& lines, std::string_view prefix) {
+  for (size_t i = 0; i < lines.Count(); ++i) {
+    if (lines[i].starts_with(prefix)) return lines[i];
+  }
+  return std::nullopt;
+}
+
+// Texts from the user become one line each: a CR or LF in them would split
+// the record.
+std::string OneLine(std::string_view text) {
+  std::string line(text);
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return line;
+}
+
+// What follows the last "/" or "\" of the path.
+std::string_view FileNameOf(std::string_view path) {
+  size_t separator = path.find_last_of("/\\");
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+ImportRecord RecordHead(std::string_view path, const LineList& mailLines,
+                        const ConversionOptions& options) {
+  ImportRecord record;
+  for (const auto& [prefix, wanted] : KeywordFields(options)) {
+    if (!wanted) continue;
+    if (auto line = FirstLineWith(mailLines, prefix)) record.keywordLines.emplace_back(*line);
+  }
+  if (auto line = FirstLineWith(mailLines, kSubject)) {
+    record.subject = std::string(line->substr(kSubject.size()));
+  }
+  record.width = options.widthText.empty() ? "76" : OneLine(options.widthText);
+  if (options.recordFileName) record.fileName = OneLine(FileNameOf(path));
+  return record;
+}
+
+// A line that begins with "#" gets a space in front; then the first 0x1A byte
+// goes. A line that only then begins with "#" gets the space as well.
+std::optional<std::string> EscapedLine(std::string_view line) {
+  bool space = line.starts_with('#');
+  size_t mark = line.find(kEndOfFileMark);
+  if (!space && mark == std::string_view::npos) return std::nullopt;
+  std::string escaped;
+  escaped.reserve(line.size() + 1);
+  if (space) escaped += ' ';
+  escaped += line;
+  if (mark != std::string_view::npos) escaped.erase(mark + (space ? 1 : 0), 1);
+  if (escaped.starts_with('#')) escaped.insert(0, 1, ' ');
+  return escaped;
+}
+
+void EscapeBody(LineList& mailLines) {
+  for (size_t i = 0; i < mailLines.Count(); ++i) {
+    if (auto escaped = EscapedLine(mailLines[i])) mailLines.Replace(i, *escaped);
+  }
+}
+
+}  // namespace
+
+void ConvertMail(std::string_view path, LineList& mailLines, const ConversionOptions& options,
+                 LineList& outputLines) {
+  ImportRecord record = RecordHead(path, mailLines, options);
+  EscapeBody(mailLines);
+  record.AppendTo(mailLines, outputLines);
+}
