@@ -77,8 +77,8 @@ class ArgumentReader {
 };
 
 struct Option {
-  std::string name;                   // as written, without a glued value
-  std::optional<std::string> glued;   // a value written in the same argument
+  std::string name;                  // as written, without a glued value
+  std::optional<std::string> glued;  // a value written in the same argument
 };
 
 Option Split(const std::string& arg) {

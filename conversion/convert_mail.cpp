@@ -62,9 +62,9 @@ ImportRecord RecordHead(std::string_view path, const LineList& mailLines,
 
 // A line that begins with "#" gets a space in front; then the first 0x1A byte
 // goes. A line that only then begins with "#" gets the space as well.
-std::optional<std::string> EscapedLine(std::string_view line) {
+std::optional<std::string> EscapedLine(std::string_view line, bool markPossible) {
   bool space = line.starts_with('#');
-  size_t mark = line.find(kEndOfFileMark);
+  size_t mark = markPossible ? line.find(kEndOfFileMark) : std::string_view::npos;
   if (!space && mark == std::string_view::npos) return std::nullopt;
   std::string escaped;
   escaped.reserve(line.size() + 1);
@@ -76,8 +76,9 @@ std::optional<std::string> EscapedLine(std::string_view line) {
 }
 
 void EscapeBody(LineList& mailLines) {
+  bool markPossible = mailLines.MayContain(kEndOfFileMark);
   for (size_t i = 0; i < mailLines.Count(); ++i) {
-    if (auto escaped = EscapedLine(mailLines[i])) mailLines.Replace(i, *escaped);
+    if (auto escaped = EscapedLine(mailLines[i], markPossible)) mailLines.Replace(i, *escaped);
   }
 }
 

@@ -64,5 +64,7 @@ FileBytes ReadMailFile(const std::string& path) {
       Fail(path, ErrnoReason(errno));
     }
     bytes.size += static_cast<size_t>(got);
+    // A short read of a regular file is its end: no second call to learn it.
+    if (bytes.size < capacity) return bytes;
   }
 }

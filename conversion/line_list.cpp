@@ -12,12 +12,6 @@ constexpr size_t kBlockSize = 64 * 1024;
 
 }  // namespace
 
-void LineList::Append(std::string_view line) {
-  char* at = Allocate(line.size());
-  if (!line.empty()) std::memcpy(at, line.data(), line.size());
-  lines_.emplace_back(at, line.size());
-}
-
 void LineList::AppendAll(const LineList& other) {
   size_t bytes = 0;
   for (std::string_view line : other.lines_) bytes += line.size();
@@ -43,18 +37,20 @@ void LineList::Clear() {
   }
 }
 
-void LineList::Reserve(size_t bytes) {
-  if (!blocks_.empty() && blocks_.back().capacity - blocks_.back().used >= bytes) return;
-  size_t capacity = std::max(kBlockSize, bytes);
-  blocks_.push_back(Block{std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
+bool LineList::MayContain(char byte) const {
+  for (const Block& block : blocks_) {
+    if (std::memchr(block.data.get(), byte, block.used)) return true;
+  }
+  return false;
 }
 
-char* LineList::Allocate(size_t bytes) {
-  Reserve(bytes);
-  Block& block = blocks_.back();
-  char* at = block.data.get() + block.used;
-  block.used += bytes;
-  return at;
+void LineList::Reserve(size_t bytes) {
+  if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < bytes) AddBlock(bytes);
+}
+
+void LineList::AddBlock(size_t bytes) {
+  size_t capacity = std::max(kBlockSize, bytes);
+  blocks_.push_back(Block{std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
 }
 
 void LineList::AdoptBlock(std::unique_ptr<char[]> data, size_t size) {

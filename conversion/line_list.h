@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,10 +14,17 @@ class LineList {
   size_t Count() const { return lines_.size(); }
   std::string_view operator[](size_t index) const { return lines_[index]; }
 
-  void Append(std::string_view line);
+  void Append(std::string_view line) {
+    char* at = Allocate(line.size());
+    if (!line.empty()) std::memcpy(at, line.data(), line.size());
+    lines_.emplace_back(at, line.size());
+  }
   void AppendAll(const LineList& other);
   void Replace(size_t index, std::string_view line);
   void Clear();
+  // False when no line holds the byte; true may also mean it was only seen
+  // between lines. One fast pass instead of a search in every line.
+  bool MayContain(char byte) const;
   // Makes room for bytes more bytes of lines in one block.
   void Reserve(size_t bytes);
 
@@ -44,7 +52,14 @@ class LineList {
   };
 
   void AdoptBlock(std::unique_ptr<char[]> data, size_t size);
-  char* Allocate(size_t bytes);
+  char* Allocate(size_t bytes) {
+    if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < bytes) AddBlock(bytes);
+    Block& block = blocks_.back();
+    char* at = block.data.get() + block.used;
+    block.used += bytes;
+    return at;
+  }
+  void AddBlock(size_t bytes);
 
   std::vector<std::string_view> lines_;
   std::vector<Block> blocks_;

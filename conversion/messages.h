@@ -7,7 +7,8 @@
 namespace messages {
 
 inline constexpr std::string_view kChooseFiles =
-    "ファイルを指定してください。\nまたは処理するファイルが多すぎますので、\n分割して指定してください。";
+    "ファイルを指定してください。\nまたは処理するファイルが多すぎますので、\n分割して指定してくださ"
+    "い。";
 inline constexpr std::string_view kCannotOpenInput = "開けないファイルがあります。";
 inline constexpr std::string_view kCompleted =
     "お待たせしました。\n処理は終了しました。\nあとはQueltaさんに\n登録してもらってください。";

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr size_t kBufferSize = 1 << 20;
 constexpr int kMaxLinkHops = 40;
 
 // The folder part of path, with its trailing slash, or "" for a bare name.
@@ -90,16 +89,14 @@ OutputFile::~OutputFile() {
   if (!tempPath_.empty()) unlink(tempPath_.c_str());
 }
 
-void OutputFile::Write(std::string_view bytes) {
-  if (bytes.size() > kBufferSize - buffered_) {
-    Flush();
-    if (bytes.size() >= kBufferSize) {
-      WriteOut(bytes.data(), bytes.size());
-      return;
-    }
+void OutputFile::WriteLarge(std::string_view bytes) {
+  Flush();
+  if (bytes.size() >= kBufferSize) {
+    WriteOut(bytes.data(), bytes.size());
+  } else {
+    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
+    buffered_ = bytes.size();
   }
-  std::memcpy(buffer_.get() + buffered_, bytes.data(), bytes.size());
-  buffered_ += bytes.size();
 }
 
 void OutputFile::Flush() {

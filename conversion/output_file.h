@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,19 +19,29 @@ class OutputFile {
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  void Write(std::string_view bytes);
+  void Write(std::string_view bytes) {
+    if (bytes.size() <= kBufferSize - buffered_) {
+      std::memcpy(buffer_.get() + buffered_, bytes.data(), bytes.size());
+      buffered_ += bytes.size();
+    } else {
+      WriteLarge(bytes);
+    }
+  }
   // Flushes to disk, keeps an earlier file's permissions and replaces it.
   void Commit();
 
  private:
+  static constexpr size_t kBufferSize = 1 << 20;
+
+  void WriteLarge(std::string_view bytes);
   void Flush();
   void WriteOut(const char* data, size_t size);
   void LinkIntoFolder();
   [[noreturn]] void FailCreate(int error) const;
   [[noreturn]] void FailWrite(int error) const;
 
-  std::string path_;    // as given, for messages
-  std::string target_;  // the file replaced: path_ with symbolic links followed
+  std::string path_;      // as given, for messages
+  std::string target_;    // the file replaced: path_ with symbolic links followed
   std::string tempPath_;  // the temporary file's name, once it has one
   int fd_ = -1;
   mode_t mode_ = 0;

@@ -35,8 +35,7 @@ void RunConversion(const ConversionRun& run) {
   std::swap(inputs.front(), inputs.back());
   BarProgress bar(run.progress);
   try {
-    ConvertMails(inputs, run.outputPaths.front(), run.options, run.mailLines, run.outputLines,
-                 bar);
+    ConvertMails(inputs, run.outputPaths.front(), run.options, run.mailLines, run.outputLines, bar);
   } catch (const InputOpenError& error) {
     run.messages.ShowMessage(error.what(), error.path() + ": " + error.reason());
     run.program.EndProgram(1);

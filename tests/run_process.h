@@ -11,7 +11,7 @@ struct ProcessResult {
 };
 
 struct ProcessOptions {
-  std::string input;                         // given on standard input
+  std::string input;                           // given on standard input
   std::optional<unsigned long> fileSizeLimit;  // RLIMIT_FSIZE in bytes
 };
 

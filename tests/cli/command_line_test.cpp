@@ -40,8 +40,8 @@ TEST(ParseCommandLine, KeywordFields) {
 }
 
 TEST(ParseCommandLine, SpellingsOfOptions) {
-  CommandLine line = ParseCommandLine({"--output=o.ren", "-w", "", "--no-file-name", "-q",
-                                       "-Tlist", "--files-from", "-", "--", "-odd.wml", "-"});
+  CommandLine line = ParseCommandLine({"--output=o.ren", "-w", "", "--no-file-name", "-q", "-Tlist",
+                                       "--files-from", "-", "--", "-odd.wml", "-"});
   EXPECT_EQ(line.output, "o.ren");
   EXPECT_EQ(line.options.widthText, "");
   EXPECT_FALSE(line.options.recordFileName);

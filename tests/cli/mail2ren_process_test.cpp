@@ -48,9 +48,8 @@ TEST_F(Mail2renTest, OptionsReachTheRecords) {
   ProcessResult result =
       Mail2ren({"-k", "to", "-w", "80", "--no-file-name", "-q", "-o", dir / "out.ren", dir / "m"});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(ReadFile(dir / "out.ren"),
-            CrLfText({"#S", "#KSubject: s", "#KTo: t", "#T s", "#W80", "Subject: s", "To: t",
-                      "From: f", "#E", ""}));
+  EXPECT_EQ(ReadFile(dir / "out.ren"), CrLfText({"#S", "#KSubject: s", "#KTo: t", "#T s", "#W80",
+                                                 "Subject: s", "To: t", "From: f", "#E", ""}));
 }
 
 TEST_F(Mail2renTest, ListsFollowTheCommandLine) {
@@ -106,7 +105,8 @@ TEST_F(Mail2renTest, FailuresExitOneAndKeepTheOutput) {
   }
   ProcessResult noFolder = Mail2ren({"-o", dir / "none/out.ren", dir / "A"});
   EXPECT_EQ(noFolder.status, 1);
-  EXPECT_THAT(noFolder.err, StartsWith("mail2ren: ﾌｧｲﾙ " + dir / "none/out.ren" + " を作成できません"));
+  EXPECT_THAT(noFolder.err,
+              StartsWith("mail2ren: ﾌｧｲﾙ " + dir / "none/out.ren" + " を作成できません"));
   EXPECT_THAT(dir.Names(), ElementsAre("A", "B", "C", "out.ren"));
 }
 

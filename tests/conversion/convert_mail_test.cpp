@@ -99,8 +99,8 @@ TEST(ConvertMail, NoOptionalFieldsStillGivesSubject) {
   none.includeFrom = none.includeDate = false;
   none.recordFileName = false;
   EXPECT_THAT(Record("From: f\nDate: d\nSubject: s", none),
-              ElementsAre("#S", "#KSubject: s", "#T s", "#W76", "From: f", "Date: d",
-                          "Subject: s", "#E", ""));
+              ElementsAre("#S", "#KSubject: s", "#T s", "#W76", "From: f", "Date: d", "Subject: s",
+                          "#E", ""));
 }
 
 TEST(ConvertMail, BodyEscaping) {
@@ -112,7 +112,11 @@ TEST(ConvertMail, BodyEscaping) {
       {"#1", {" #1"}},
       {"#E\n#S", {" #E", " #S"}},
       {" #already", {" #already"}},
-      {"a\x1a" "b\x1a" "c", {"ab\x1a" "c"}},
+      {"a\x1a"
+       "b\x1a"
+       "c",
+       {"ab\x1a"
+        "c"}},
       {"x\r\n\x1a", {"x", ""}},
       {"#\x1a#", {" ##"}},
       // A 0x1A byte in front of "#" must not let the line pass for a tag.
@@ -129,7 +133,7 @@ TEST(ConvertMail, WidthLine) {
     std::string line;
   };
   const Case cases[] = {
-      {"80", "#W80"},   {"", "#W76"},          {" 8", "#W 8"},
+      {"80", "#W80"},   {"", "#W76"},         {" 8", "#W 8"},
       {"abc", "#Wabc"}, {"7\r\n6", "#W7  6"}, {"\x82\x56", "#W\x82\x56"},
   };
   for (const Case& c : cases) {
@@ -157,8 +161,7 @@ TEST(ConvertMail, FileNameLine) {
   };
   for (const Case& c : cases) {
     std::vector<std::string> lines = Record("", ConversionOptions{}, c.path);
-    EXPECT_THAT(std::vector<std::string>(lines.begin() + 2, lines.end()),
-                ElementsAreArray(c.lines))
+    EXPECT_THAT(std::vector<std::string>(lines.begin() + 2, lines.end()), ElementsAreArray(c.lines))
         << c.path;
   }
   ConversionOptions off;

@@ -13,7 +13,8 @@ using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 const char* const kChoose =
-    "ファイルを指定してください。\nまたは処理するファイルが多すぎますので、\n分割して指定してください。";
+    "ファイルを指定してください。\nまたは処理するファイルが多すぎますので、\n分割して指定してくださ"
+    "い。";
 const char* const kCompleted =
     "お待たせしました。\n処理は終了しました。\nあとはQueltaさんに\n登録してもらってください。";
 
@@ -93,9 +94,9 @@ TEST_F(RunConversionTest, SecondRunExchangesBack) {
 TEST_F(RunConversionTest, ReportsBarBeforeEachMailThenCompletion) {
   MakeMails("ABC");
   Run();
-  EXPECT_THAT(windows.log, ElementsAre("bar 0", "show", "bar 33", "show", "bar 66", "show",
-                                       std::string("label ") + kCompleted, "bar 100", "close",
-                                       "show"));
+  EXPECT_THAT(windows.log,
+              ElementsAre("bar 0", "show", "bar 33", "show", "bar 66", "show",
+                          std::string("label ") + kCompleted, "bar 100", "close", "show"));
 }
 
 TEST_F(RunConversionTest, OneMail) {
@@ -111,8 +112,8 @@ TEST_F(RunConversionTest, IncompleteSelectionShowsMessageAndWritesNothing) {
   MakeMails("AB");
   std::vector<std::string> none;
   std::vector<std::string> two{dir / "x.ren", dir / "y.ren"};
-  for (auto [in, out] : {std::pair{none, outputs}, std::pair{inputs, none},
-                         std::pair{inputs, two}}) {
+  for (auto [in, out] :
+       {std::pair{none, outputs}, std::pair{inputs, none}, std::pair{inputs, two}}) {
     FakeWindows fresh;
     mailLines.SetText("left from before");
     RunConversion({in, out, options, mailLines, outputLines, fresh, fresh, fresh});
