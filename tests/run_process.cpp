@@ -1,6 +1,7 @@
 #include "tests/run_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -33,7 +34,32 @@ void Drain(int outFd, int errFd, ProcessResult& result) {
   }
 }
 
+std::vector<char*> Argv(const std::string& program, const std::vector<std::string>& args) {
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  return argv;
+}
+
 }  // namespace
+
+unsigned OrdinaryUser() {
+  constexpr unsigned kNobody = 65534;
+  return geteuid() == 0 ? kNobody : geteuid();
+}
+
+int StartProcess(const std::string& program, const std::vector<std::string>& args) {
+  pid_t child = fork();
+  if (child == 0) {
+    int null = open("/dev/null", O_RDWR);
+    dup2(null, 0);
+    dup2(null, 1);
+    dup2(null, 2);
+    execv(program.c_str(), Argv(program, args).data());
+    _exit(127);
+  }
+  return child;
+}
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const ProcessOptions& options) {
@@ -45,14 +71,17 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     dup2(out[1], 1);
     dup2(err[1], 2);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+    if (options.asOrdinaryUser && geteuid() == 0) {
+      if (setgroups(0, nullptr) != 0 || setgid(OrdinaryUser()) != 0 ||
+          setuid(OrdinaryUser()) != 0) {
+        _exit(126);
+      }
+    }
     if (options.fileSizeLimit) {
       rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       setrlimit(RLIMIT_FSIZE, &limit);
     }
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
+    execv(program.c_str(), Argv(program, args).data());
     _exit(127);
   }
   close(in[0]);
