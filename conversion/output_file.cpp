@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kMaxLinkHops = 40;
+constexpr size_t kWritebackStep = 8 << 20;
 
 // The folder part of path, with its trailing slash, or "" for a bare name.
 std::string FolderOf(const std::string& path) {
@@ -113,6 +114,14 @@ void OutputFile::WriteOut(const char* data, size_t size) {
     }
     data += done;
     size -= static_cast<size_t>(done);
+    written_ += static_cast<size_t>(done);
+  }
+  // Starts writing to disk what is done, so the flush at the end has little
+  // left to wait for.
+  if (written_ - advised_ >= kWritebackStep) {
+    posix_fadvise(fd_, static_cast<off_t>(advised_), static_cast<off_t>(written_ - advised_),
+                  POSIX_FADV_DONTNEED);
+    advised_ = written_;
   }
 }
 

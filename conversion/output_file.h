@@ -50,4 +50,6 @@ class OutputFile {
   gid_t group_ = 0;
   std::unique_ptr<char[]> buffer_;
   size_t buffered_ = 0;
+  size_t written_ = 0;  // bytes in the file so far
+  size_t advised_ = 0;  // bytes already sent on their way to disk
 };
