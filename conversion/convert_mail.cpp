@@ -50,36 +50,33 @@ ImportRecord RecordHead(std::string_view path, const LineList& mailLines,
   ImportRecord record;
   for (const auto& [prefix, wanted] : KeywordFields(options)) {
     if (!wanted) continue;
-    if (auto line = FirstLineWith(mailLines, prefix)) record.keywordLines.emplace_back(*line);
+    if (auto line = FirstLineWith(mailLines, prefix)) record.keywordLines.push_back(*line);
   }
-  if (auto line = FirstLineWith(mailLines, kSubject)) {
-    record.subject = std::string(line->substr(kSubject.size()));
-  }
+  if (auto line = FirstLineWith(mailLines, kSubject))
+    record.subject = line->substr(kSubject.size());
   record.width = options.widthText.empty() ? "76" : OneLine(options.widthText);
   if (options.recordFileName) record.fileName = OneLine(FileNameOf(path));
   return record;
 }
 
 // A line that begins with "#" gets a space in front; then the first 0x1A byte
-// goes. A line that only then begins with "#" gets the space as well.
-std::optional<std::string> EscapedLine(std::string_view line, bool markPossible) {
+// goes. A line that only then begins with "#" gets the space as well. The
+// line is rebuilt once, in place, however long it is.
+void EscapeLine(LineList& lines, size_t index, bool markPossible) {
+  std::string_view line = lines[index];
   bool space = line.starts_with('#');
   size_t mark = markPossible ? line.find(kEndOfFileMark) : std::string_view::npos;
-  if (!space && mark == std::string_view::npos) return std::nullopt;
-  std::string escaped;
-  escaped.reserve(line.size() + 1);
-  if (space) escaped += ' ';
-  escaped += line;
-  if (mark != std::string_view::npos) escaped.erase(mark + (space ? 1 : 0), 1);
-  if (escaped.starts_with('#')) escaped.insert(0, 1, ' ');
-  return escaped;
+  if (!space && mark == std::string_view::npos) return;
+  std::string_view before = line.substr(0, mark);
+  std::string_view after =
+      mark == std::string_view::npos ? std::string_view() : line.substr(mark + 1);
+  if (!space) space = before.empty() && after.starts_with('#');
+  lines.Replace(index, {space ? " " : "", before, after});
 }
 
 void EscapeBody(LineList& mailLines) {
   bool markPossible = mailLines.MayContain(kEndOfFileMark);
-  for (size_t i = 0; i < mailLines.Count(); ++i) {
-    if (auto escaped = EscapedLine(mailLines[i], markPossible)) mailLines.Replace(i, *escaped);
-  }
+  for (size_t i = 0; i < mailLines.Count(); ++i) EscapeLine(mailLines, i, markPossible);
 }
 
 }  // namespace

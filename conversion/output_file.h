@@ -8,18 +8,20 @@
 #include <string>
 #include <string_view>
 
+#include "conversion/byte_sink.h"
+
 // The import text file being written. The bytes go to a temporary file in the
 // output's folder, and Commit puts it in place of the output path in one step.
 // Destroyed without Commit, it leaves the earlier output untouched and no
 // temporary file behind. Errors throw OutputError with the user's text.
-class OutputFile {
+class OutputFile final : public ByteSink {
  public:
   explicit OutputFile(const std::string& path);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  void Write(std::string_view bytes) {
+  void Write(std::string_view bytes) override {
     if (bytes.size() <= kBufferSize - buffered_) {
       std::memcpy(buffer_.get() + buffered_, bytes.data(), bytes.size());
       buffered_ += bytes.size();

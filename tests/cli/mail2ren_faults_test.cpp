@@ -68,10 +68,8 @@ TEST_F(Mail2renFaultsTest, InputsThatAreNotRegularFiles) {
   ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644), 0);
   ASSERT_EQ(symlink("/dev/zero", (dir / "zero").c_str()), 0);
   const std::pair<std::string, std::string> cases[] = {
-      {dir / "fifo", "not a regular file"},
-      {"/dev/zero", "not a regular file"},
-      {dir / "zero", "not a regular file"},
-      {dir.path(), "Is a directory"},
+      {dir / "fifo", "not a regular file"}, {"/dev/zero", "not a regular file"},
+      {dir / "zero", "not a regular file"}, {dir.path(), "Is a directory"},
       {dir.path() + "/", "Is a directory"},
   };
   for (const auto& [input, reason] : cases) {
@@ -111,8 +109,7 @@ TEST_F(Mail2renFaultsTest, OutputPlacesThatCannotBeWritten) {
   chmod(folder.c_str(), 0755);
   chmod((dir / "out.ren").c_str(), 0444);
   ExpectFailure({"-o", dir / "out.ren", dir / "mail"},
-                "mail2ren: ﾌｧｲﾙ " + dir / "out.ren" + " を作成できません",
-                AsOrdinaryUser());
+                "mail2ren: ﾌｧｲﾙ " + dir / "out.ren" + " を作成できません", AsOrdinaryUser());
 }
 
 TEST_F(Mail2renFaultsTest, DiskFullPartWay) {

@@ -10,9 +10,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-struct StringSink {
+struct StringSink : ByteSink {
   std::string text;
-  void Write(std::string_view bytes) { text += bytes; }
+  void Write(std::string_view bytes) override { text += bytes; }
 };
 
 std::vector<std::string> Lines(const LineList& list) {

@@ -25,9 +25,9 @@ std::vector<std::string> Lines(const LineList& list) {
   return lines;
 }
 
-struct StringSink {
+struct StringSink : ByteSink {
   std::string text;
-  void Write(std::string_view bytes) { text += bytes; }
+  void Write(std::string_view bytes) override { text += bytes; }
 };
 
 TEST(SplitLines, LineBreakRules) {
@@ -67,7 +67,7 @@ TEST(LineList, WritesEveryLineWithCrLf) {
 
   list.SetText("one\ntwo\rthree");
   list.Append("");
-  list.Replace(1, "TWO");
+  list.Replace(1, {"T", "WO"});
   StringSink sink;
   list.WriteTo(sink);
   EXPECT_EQ(sink.text, "one\r\nTWO\r\nthree\r\n\r\n");
@@ -82,7 +82,7 @@ TEST(LineList, KeepsLinesAcrossManyAppendsAndReplaces) {
   std::string big(200000, 'x');
   for (int i = 0; i < 1000; ++i) list.Append(std::to_string(i));
   list.Append(big);
-  list.Replace(0, big);
+  list.Replace(0, {big});
   LineList copy;
   copy.AppendAll(list);
   ASSERT_EQ(copy.Count(), 1001u);
@@ -92,6 +92,36 @@ TEST(LineList, KeepsLinesAcrossManyAppendsAndReplaces) {
   list.Clear();
   EXPECT_EQ(list.Count(), 0u);
   EXPECT_EQ(copy[500], "500");
+}
+
+TEST(LineList, StreamsLinesToSinkWithoutHoldingThem) {
+  StringSink sink;
+  LineList body;
+  body.SetText("one\ntwo");
+  std::string longLine(1 << 20, 'L');
+  LineList list;
+  list.StreamTo(&sink);
+  list.Append("#S");
+  list.Append({"#K", longLine});
+  list.AppendAll(body);
+  for (int i = 0; i < 100000; ++i) list.Append({"#", std::to_string(i)});
+  EXPECT_LT(list.Count(), 100000u) << "written lines are not held";
+  list.Flush();
+  EXPECT_EQ(list.Count(), 0u);
+  list.StreamTo(nullptr);
+
+  std::string expected = "#S\r\n#K" + longLine + "\r\none\r\ntwo\r\n";
+  for (int i = 0; i < 100000; ++i) expected += "#" + std::to_string(i) + "\r\n";
+  EXPECT_EQ(sink.text, expected);
+}
+
+TEST(LineList, ReplacedLinesKeepOldBytesInPlace) {
+  LineList list;
+  list.SetText("#first\nsecond");
+  std::string_view old = list[0];
+  list.Replace(0, {" ", old});
+  EXPECT_EQ(list[0], " #first");
+  EXPECT_EQ(old, "#first") << "views of the old line stay valid";
 }
 
 TEST(LineList, LoadsFileWhole) {
