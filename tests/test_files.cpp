@@ -53,6 +53,15 @@ std::string CrLfText(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string SubjectOrder(const std::string& path) {
+  std::string order;
+  std::string text = ReadFile(path);
+  for (size_t at = text.find("#T "); at != std::string::npos; at = text.find("#T ", at + 1)) {
+    order += text[at + 3];
+  }
+  return order;
+}
+
 std::string FixturePath(std::string_view name) {
   return std::string(TEST_FIXTURES) + "/" + std::string(name);
 }

@@ -25,5 +25,8 @@ void WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 // The lines joined, each followed by CR LF: an import text as it is written.
 std::string CrLfText(const std::vector<std::string>& lines);
+// The first byte of each record's subject in an import text file, in order:
+// the tests name their mails by one letter each.
+std::string SubjectOrder(const std::string& path);
 // The folder of the test sources' fixtures.
 std::string FixturePath(std::string_view name);

@@ -13,7 +13,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/run_process.h"
+#include "tests/cli/mail2ren_runner.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -21,10 +21,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-ProcessResult Mail2ren(const std::vector<std::string>& args, const ProcessOptions& options = {}) {
-  return RunProcess(MAIL2REN_PATH, args, options);
-}
 
 ProcessOptions AsOrdinaryUser() {
   ProcessOptions options;
