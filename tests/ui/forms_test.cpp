@@ -142,6 +142,21 @@ TEST_F(FormsTest, StartUpState) {
   EXPECT_NE(Form1->OutputLines, nullptr);
 }
 
+TEST_F(FormsTest, TabOrderFollowsTheForm) {
+  std::vector<std::string> order;
+  QWidget* start = Control<QWidget>(Form1, "CheckBox2");
+  QWidget* widget = start;
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget != Form1) {
+      order.push_back(widget->objectName().toStdString());
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != start && order.size() < 40);
+  EXPECT_THAT(order, ElementsAre("CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6",
+                                 "Button1", "Button2", "Button3", "Edit1", "Edit2", "Button4",
+                                 "Button5", "Edit3", "RadioButton1", "RadioButton2"));
+}
+
 TEST_F(FormsTest, RunConvertsChosenMailsAndCompletesProgress) {
   ChooseMails("ABC");
   Choose("Button4", {dir / "out.ren"});
