@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include <gmock/gmock.h>
@@ -32,6 +33,17 @@ ProcessOptions FileSizeLimit(unsigned long bytes) {
   ProcessOptions options;
   options.fileSizeLimit = bytes;
   return options;
+}
+
+// Bytes the process has read so far (rchar in /proc/PID/io).
+long BytesRead(int pid) {
+  std::ifstream io("/proc/" + std::to_string(pid) + "/io");
+  std::string key;
+  long value = 0;
+  while (io >> key >> value) {
+    if (key == "rchar:") return value;
+  }
+  return 0;
 }
 
 const std::string kCannotOpen = "mail2ren: 開けないファイルがあります。 ";
@@ -125,9 +137,12 @@ TEST_F(Mail2renFaultsTest, KilledWhileWritingLeavesEarlierOutput) {
   }
   std::vector<std::string> before = dir.Names();
   int pid = StartProcess(MAIL2REN_PATH, args);
-  std::this_thread::sleep_for(std::chrono::milliseconds(60));
-  kill(pid, SIGKILL);
+  // Killed once it has read a few mails, however fast the machine is.
   int status = 0;
+  while (BytesRead(pid) < (16 << 20) && waitpid(pid, &status, WNOHANG) == 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  kill(pid, SIGKILL);
   waitpid(pid, &status, 0);
   EXPECT_EQ(ReadFile(dir / "out.ren"), "earlier");
   EXPECT_EQ(dir.Names(), before) << "an unnamed temporary file vanishes with the process";
