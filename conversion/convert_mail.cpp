@@ -50,10 +50,12 @@ ImportRecord RecordHead(std::string_view path, const LineList& mailLines,
   ImportRecord record;
   for (const auto& [prefix, wanted] : KeywordFields(options)) {
     if (!wanted) continue;
-    if (auto line = FirstLineWith(mailLines, prefix)) record.keywordLines.push_back(*line);
+    auto line = FirstLineWith(mailLines, prefix);
+    if (!line) continue;
+    record.keywordLines.push_back(*line);
+    // The subject line comes from the same line as the Subject keyword.
+    if (prefix == kSubject) record.subject = line->substr(kSubject.size());
   }
-  if (auto line = FirstLineWith(mailLines, kSubject))
-    record.subject = line->substr(kSubject.size());
   record.width = options.widthText.empty() ? "76" : OneLine(options.widthText);
   if (options.recordFileName) record.fileName = OneLine(FileNameOf(path));
   return record;

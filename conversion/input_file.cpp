@@ -58,13 +58,13 @@ FileBytes ReadMailFile(const std::string& path) {
       bytes.data = std::move(larger);
     }
     ssize_t got = read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
-    if (got == 0) return bytes;
     if (got < 0) {
       if (errno == EINTR) continue;
       Fail(path, ErrnoReason(errno));
     }
     bytes.size += static_cast<size_t>(got);
-    // A short read of a regular file is its end: no second call to learn it.
+    // A short read of a regular file, an empty one included, is its end: no
+    // second call to learn it.
     if (bytes.size < capacity) return bytes;
   }
 }
